@@ -1,0 +1,208 @@
+#include "BoardImage.h"
+
+#include "BoardHighlight.h"
+#include "Color.h"
+
+#include <QMainWindow>
+#include <QPainter>
+#include <QPaintEvent>
+
+TBoardImage::TBoardImage(QWidget *parent)
+    : QWidget(parent)
+{
+    FPicture.OnChange = [this] { PictureChanged(); };
+    resize(105, 105);
+    FAspect = 1.0;
+    SetAutoSize(true);
+    FScale = true;
+    FMenu = nullptr;
+    FCenterOnForm = true;
+    FPainted = false;
+    SetStretch(false);
+}
+
+TBoardImage::~TBoardImage()
+{
+    FPicture.OnChange = nullptr;
+}
+
+void TBoardImage::SetScale(bool value)
+{
+    if (value == FScale)
+        return;
+    FScale = value;
+    PictureChanged();
+}
+
+void TBoardImage::SetCenter(bool value)
+{
+    if (value == FCenter)
+        return;
+    FCenter = value;
+    PictureChanged();
+}
+
+void TBoardImage::SetStretch(bool value)
+{
+    if (value == FStretch)
+        return;
+    FStretch = value;
+    PictureChanged();
+}
+
+void TBoardImage::SetTransparent(bool value)
+{
+    if (value == FTransparent)
+        return;
+    FTransparent = value;
+    PictureChanged();
+}
+
+// Sizing follows the toolkit's rule: it negotiates only once the control has a
+// native window; before that, switching AutoSize on just records it.
+void TBoardImage::SetAutoSize(bool value)
+{
+    if (value == FAutoSize)
+        return;
+    FAutoSize = value;
+    if (FAutoSize && testAttribute(Qt::WA_WState_Created)) {
+        int newWidth = width();
+        int newHeight = height();
+        if (CanAutoSize(newWidth, newHeight))
+            resize(newWidth, newHeight);
+    }
+}
+
+bool TBoardImage::CanAutoSize(int &newWidth, int &newHeight) const
+{
+    if (FAlign == alNone || FAlign == alLeft || FAlign == alRight)
+        newWidth = FPicture.Width();
+    if (FAlign == alNone || FAlign == alTop || FAlign == alBottom)
+        newHeight = FPicture.Height();
+    return true;
+}
+
+QRect TBoardImage::DestRect() const
+{
+    if (FStretch)
+        return rect();
+    const int pictureWidth = FPicture.Width();
+    const int pictureHeight = FPicture.Height();
+    if (FCenter)
+        return QRect((width() - pictureWidth) / 2, (height() - pictureHeight) / 2, pictureWidth,
+                     pictureHeight);
+    return QRect(0, 0, pictureWidth, pictureHeight);
+}
+
+void TBoardImage::PictureChanged()
+{
+    const int pictureWidth = FPicture.Width();
+    const int pictureHeight = FPicture.Height();
+    const bool sized = pictureWidth > 0 && pictureHeight > 0;
+    if (sized)
+        FAspect = double(pictureHeight) / double(pictureWidth);
+    if (FAutoSize && sized)
+        setGeometry(x(), y(), pictureWidth, pictureHeight);
+
+    if (TGraphic *graphic = FPicture.Graphic()) {
+        if (!graphic->IsMetafileOrIcon())
+            graphic->SetTransparent(FTransparent);
+        const bool covers = FStretch || (pictureWidth >= width() && pictureHeight >= height());
+        setAttribute(Qt::WA_OpaquePaintEvent, !graphic->Transparent() && covers);
+        if (PaletteCheck() && FDrawing)
+            repaint();
+    } else {
+        setAttribute(Qt::WA_OpaquePaintEvent, false);
+    }
+    if (!FDrawing)
+        update();
+}
+
+// True-colour displays have no palette to realise; the check keeps the rule that a
+// graphic marked palette-modified is acknowledged once it can be shown.
+bool TBoardImage::PaletteCheck()
+{
+    TGraphic *graphic = FPicture.Graphic();
+    if (!isVisible() || !graphic || !graphic->PaletteModified())
+        return false;
+    if (!graphic->HasPalette()) {
+        graphic->SetPaletteModified(false);
+        return false;
+    }
+    QWidget *form = window();
+    if (!form || !form->isActiveWindow())
+        return false;
+    form->update();
+    graphic->SetPaletteModified(false);
+    return true;
+}
+
+// A child of a main window's central widget centres on the whole window, frame
+// and menu bar included, as the layout was designed.
+QSize TBoardImage::ParentOuterSize() const
+{
+    QWidget *parent = parentWidget();
+    if (!parent)
+        return size();
+    if (parent->isWindow())
+        return parent->frameGeometry().size();
+    auto *mainWindow = qobject_cast<QMainWindow *>(parent->parentWidget());
+    if (mainWindow && mainWindow->centralWidget() == parent)
+        return mainWindow->frameGeometry().size();
+    return parent->size();
+}
+
+void TBoardImage::CentreOnWindow()
+{
+    const QSize outer = ParentOuterSize();
+    const QPoint centred((outer.width() - width()) / 2, (outer.height() - height()) / 2);
+    if (pos() != centred)
+        move(centred);
+}
+
+void TBoardImage::PaintContent(QPainter &painter)
+{
+    if (!testAttribute(Qt::WA_OpaquePaintEvent))
+        painter.fillRect(rect(), ColorToQColor(clBtnFace));
+    const bool wasDrawing = FDrawing;
+    FDrawing = true;
+    try {
+        if (TGraphic *graphic = FPicture.Graphic())
+            graphic->Draw(painter, DestRect());
+    } catch (...) {
+        FDrawing = wasDrawing;
+        throw;
+    }
+    FDrawing = wasDrawing;
+}
+
+void TBoardImage::paintEvent(QPaintEvent *)
+{
+    if (!FPainted) {
+        FOriginLeft = x();
+        FOriginTop = y();
+        FPainted = true;
+    }
+    if (FCenterOnForm)
+        CentreOnWindow();
+    QPainter painter(this);
+    PaintContent(painter);
+}
+
+bool TBoardImage::event(QEvent *e)
+{
+    if (e->type() == StartGuideEvent) {
+        StartGuide();
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void TBoardImage::StartGuide()
+{
+    if (!FFirst)
+        return;
+    FFirst->MouseEnter(false);
+    FFirst->Click();
+    FFirst->MouseLeave(false);
+}

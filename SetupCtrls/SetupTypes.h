@@ -1,0 +1,30 @@
+#pragma once
+// Small enumerations and event types shared across the component library.
+
+#include <QtGlobal>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class QObject;
+
+// Kind of a highlight; its ordinal is also the tag of its popup window.
+enum THighlightType : std::uint8_t { htOptions = 0, htSettings = 1, htCalibration = 2 };
+
+// The direction in which the top side of a jumper sketch faces on screen.
+enum TOrientationType : std::uint8_t { otUp = 0, otDown = 1, otLeft = 2, otRight = 3 };
+
+// Cap position of a three-pin jumper.
+enum TJumperState : std::uint8_t { jsOpen = 0, jsLeft = 1, jsRight = 2 };
+
+enum TBorderStyle : std::uint8_t { bsNone = 0, bsSingle = 1 };
+
+// Events are single-cast callables: assigned, cleared and tested for emptiness.
+using TNotifyEvent = std::function<void(QObject *Sender)>;
+using TRadioPanelChangeEvent = TNotifyEvent;
+using TPCIEvent = std::function<QString(QObject *Sender, std::int32_t CardIndex)>;
+using TCalibEvent = std::function<QString(QObject *Sender, std::uint8_t Channel, bool &ItsAllBad)>;
+
+// Private message that starts the guided tour at the board image's First highlight.
+constexpr unsigned WM_USER = 0x0400;
+constexpr unsigned WM_STARTGUIDE = WM_USER + 0xA2;
