@@ -162,12 +162,15 @@ void TBoardImage::CentreOnWindow()
 
 void TBoardImage::PaintContent(QPainter &painter)
 {
-    if (!testAttribute(Qt::WA_OpaquePaintEvent))
+    TGraphic *graphic = FPicture.Graphic();
+    // An opaque control is not filled by the toolkit, so a picture that turns
+    // out undecodable must not leave whatever was there before.
+    if (!testAttribute(Qt::WA_OpaquePaintEvent) || !graphic || graphic->Empty())
         painter.fillRect(rect(), ColorToQColor(clBtnFace));
     const bool wasDrawing = FDrawing;
     FDrawing = true;
     try {
-        if (TGraphic *graphic = FPicture.Graphic())
+        if (graphic)
             graphic->Draw(painter, DestRect());
     } catch (...) {
         FDrawing = wasDrawing;

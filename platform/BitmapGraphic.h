@@ -13,6 +13,7 @@ public:
     int Height() const override { return FImage.height(); }
     void Draw(QPainter &Painter, const QRect &Dest) override;
     std::unique_ptr<TGraphic> Clone() const override;
+    bool Empty() override { return FImage.isNull(); }
 
     const QImage &Image() const { return FImage; }
 

@@ -16,6 +16,8 @@ public:
     // Draws the graphic scaled into Dest; a graphic that cannot be shown draws nothing.
     virtual void Draw(QPainter &Painter, const QRect &Dest) = 0;
     virtual std::unique_ptr<TGraphic> Clone() const = 0;
+    // True when drawing would show nothing (for JPEG data: when it cannot be decoded).
+    virtual bool Empty() = 0;
 
     // Metafiles and icons keep their own transparency; none of our formats is one.
     virtual bool IsMetafileOrIcon() const { return false; }

@@ -20,6 +20,7 @@ public:
     int Height() const override { return FHeight; }
     void Draw(QPainter &Painter, const QRect &Dest) override;
     std::unique_ptr<TGraphic> Clone() const override;
+    bool Empty() override { return Bitmap().isNull(); }
 
     // The decoded bitmap; decodes on the first call.  Null if the data is bad.
     const QImage &Bitmap();
