@@ -19,7 +19,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   "$1" &
   app=$!
   for _ in $(seq 1 100); do
-    xdotool search --name "^Setup$" >/dev/null 2>&1 && break
+    xdotool search --onlyvisible --name "^Setup$" >/dev/null 2>&1 && break
     sleep 0.1
   done
   sleep 1.5
