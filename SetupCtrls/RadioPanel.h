@@ -14,8 +14,6 @@
 
 class TTwoJumper;
 
-enum TBevelCut : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
-
 class TRadioPanel : public QWidget
 {
     Q_OBJECT
@@ -29,8 +27,6 @@ class TRadioPanel : public QWidget
     Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
 
 public:
-    Q_ENUM(TBevelCut)
-
     explicit TRadioPanel(QWidget *Parent = nullptr);
 
     bool RadioEnabled() const { return FRadioEnabled; }
