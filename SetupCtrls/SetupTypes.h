@@ -7,14 +7,15 @@
 #include <cstdint>
 #include <functional>
 
-// Kind of a highlight; its ordinal is also the tag of its popup window.
-enum THighlightType : std::uint8_t { htOptions = 0, htSettings = 1, htCalibration = 2 };
-
 // The enumerations that a Designer form sets by name ("otRight", "jsLeft")
 // live in a meta-object namespace so that QObject::setProperty converts the
 // names; the using-declarations below keep them usable without the prefix.
 namespace SetupTypes {
 Q_NAMESPACE
+
+// Kind of a highlight; its ordinal is also the tag of its popup window.
+enum THighlightType : std::uint8_t { htOptions = 0, htSettings = 1, htCalibration = 2 };
+Q_ENUM_NS(THighlightType)
 
 // The direction in which the top side of a jumper sketch faces on screen.
 enum TOrientationType : std::uint8_t { otUp = 0, otDown = 1, otLeft = 2, otRight = 3 };
@@ -32,6 +33,10 @@ Q_ENUM_NS(TBevelCut)
 
 } // namespace SetupTypes
 
+using SetupTypes::THighlightType;
+using SetupTypes::htOptions;
+using SetupTypes::htSettings;
+using SetupTypes::htCalibration;
 using SetupTypes::TOrientationType;
 using SetupTypes::otUp;
 using SetupTypes::otDown;
