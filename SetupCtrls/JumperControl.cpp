@@ -129,8 +129,6 @@ void TJumperControl::DrawSketch(int sketchWidth, int sketchHeight)
 
 void TJumperControl::TurnIntoFace(int sketchWidth, int sketchHeight)
 {
-    if (FSketch.isNull())
-        return;
     auto faceLine = [this](int y) { return reinterpret_cast<QRgb *>(FFace.scanLine(y)); };
     for (int y = 0; y < sketchHeight; ++y) {
         const QRgb *source = reinterpret_cast<const QRgb *>(FSketch.constScanLine(y));
