@@ -8,14 +8,11 @@
 TRadioPanel::TRadioPanel(QWidget *parent)
     : QWidget(parent)
 {
+    // In the main window the panel keeps these anchors; FinalAnchors waits
+    // for the popup.
     TAnchorKeeper::SetAnchors(this, DefaultAnchors);
-    FFinalAnchors = DefaultAnchors;
-    FInPopup = false;
-    FRadioEnabled = false;
-    FBevelOuter = bvNone;
     resize(194, 100);
-    FLines.clear();
-    FMemoHeight = 58;
+    // Only a popup that takes the panel in shows it.
     hide();
     connect(qApp, &QApplication::focusChanged, this, &TRadioPanel::FocusChanged);
 }
@@ -37,7 +34,7 @@ void TRadioPanel::SetColor(TColor value)
 
 void TRadioPanel::SetBevelOuter(TBevelCut value)
 {
-    if (value == FBevelOuter)
+    if (value == FBevelOuter || value > bvSpace)
         return;
     FBevelOuter = value;
     update();
@@ -45,7 +42,7 @@ void TRadioPanel::SetBevelOuter(TBevelCut value)
 
 void TRadioPanel::SetBevelInner(TBevelCut value)
 {
-    if (value == FBevelInner)
+    if (value == FBevelInner || value > bvSpace)
         return;
     FBevelInner = value;
     update();

@@ -75,7 +75,8 @@ private:
     TAnchors FFinalAnchors = DefaultAnchors;
     bool FInPopup = false;
     TColor FColor = clBtnFace;
-    TBevelCut FBevelOuter = bvRaised;
+    // Unlike a plain panel, no outer bevel.
+    TBevelCut FBevelOuter = bvNone;
     TBevelCut FBevelInner = bvNone;
     int FBevelWidth = 1;
 };
