@@ -30,9 +30,10 @@ void TTimerWindow::Stop()
     FTimerId = 0;
 }
 
-// A tick that opens a modal box (an exception report, a question) spins a
-// nested event loop in which further ticks arrive.  They are dropped, so ticks
-// never overlap and a failing handler cannot stack up one report per period.
+// A tick that opens a modal box (an exception report, a handler's own dialog)
+// spins a nested event loop.  Qt holds back the timer being handled, but a
+// handler that restarted the timer has a new one ticking in that loop; those
+// ticks are dropped, so passes never overlap and reports never pile up.
 void TTimerWindow::timerEvent(QTimerEvent *)
 {
     if (FInTick || !OnTimer)
