@@ -129,7 +129,9 @@ void TJumperControl::DrawSketch(int sketchWidth, int sketchHeight)
 
 void TJumperControl::TurnIntoFace(int sketchWidth, int sketchHeight)
 {
-    auto faceLine = [this](int y) { return reinterpret_cast<QRgb *>(FFace.scanLine(y)); };
+    uchar *const face = FFace.bits();
+    const qsizetype stride = FFace.bytesPerLine();
+    auto faceLine = [face, stride](int y) { return reinterpret_cast<QRgb *>(face + y * stride); };
     for (int y = 0; y < sketchHeight; ++y) {
         const QRgb *source = reinterpret_cast<const QRgb *>(FSketch.constScanLine(y));
         switch (FOrientation) {
