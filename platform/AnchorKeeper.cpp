@@ -61,7 +61,7 @@ void TAnchorKeeper::Place(QWidget *control, TAnchors anchors)
                                  [control](const TRule &rule) { return rule.Control == control; });
     if (existing == FRules.end()) {
         control->installEventFilter(this);
-        FRules.push_back({control, anchors, {}, {}, {}});
+        FRules.push_back({control, anchors, {}, {}, {}, {}});
         existing = FRules.end() - 1;
     }
     existing->Anchors = anchors;
@@ -73,6 +73,7 @@ void TAnchorKeeper::Record(TRule &rule) const
     rule.Reference = rule.Control->geometry();
     rule.ParentReference = FParent->size();
     rule.Applied = rule.Reference;
+    rule.ParentApplied = rule.ParentReference;
 }
 
 QRect TAnchorKeeper::Bounds(const TRule &rule) const
@@ -94,7 +95,15 @@ void TAnchorKeeper::ApplyAll()
                                 }),
                  FRules.end());
     for (TRule &rule : FRules) {
+        // A hidden control is moved by code without a Move or Resize event;
+        // a place we did not give it is its new reference, set for the
+        // parent size of that time.
+        if (rule.Control->geometry() != rule.Applied) {
+            rule.Reference = rule.Control->geometry();
+            rule.ParentReference = rule.ParentApplied;
+        }
         rule.Applied = Bounds(rule);
+        rule.ParentApplied = FParent->size();
         if (rule.Control->geometry() != rule.Applied)
             rule.Control->setGeometry(rule.Applied);
     }

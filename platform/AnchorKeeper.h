@@ -33,6 +33,7 @@ private:
         QRect Reference;
         QSize ParentReference;
         QRect Applied;
+        QSize ParentApplied;
     };
 
     explicit TAnchorKeeper(QWidget *Parent);
