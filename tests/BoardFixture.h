@@ -7,6 +7,7 @@
 #include "PopupForm.h"
 #include "RadioPanel.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QMainWindow>
 #include <QMenu>
@@ -40,7 +41,9 @@ public:
         photo.fill(qRgb(40, 90, 30));
         Board->Picture()->SetGraphic(std::make_unique<TBitmapGraphic>(photo));
         Board->SetMenu(Menu);
-        Window.move(0, 0);
+        // Right of where the popups open, so that a pointer position names
+        // one window only.
+        Window.move(400, 0);
         Window.resize(640, 480);
     }
 
@@ -62,10 +65,13 @@ public:
         return panel;
     }
 
+    // Shown and painted once, so the board image has recorded its origin and
+    // the highlights have made their images and menu entries.
     bool Show()
     {
         Window.show();
-        return QTest::qWaitForWindowExposed(&Window);
+        return QTest::qWaitForWindowExposed(&Window)
+            && QTest::qWaitFor([this] { return Board->Painted(); });
     }
 
     QMenu *Category(const QString &caption) const
@@ -95,6 +101,13 @@ public:
 inline void FirstPaint(TBoardHighlight *highlight)
 {
     highlight->grab();
+}
+
+// QWindow::isActive() also holds for a tool window whose owner is active, so
+// the application's own record is asked.
+inline bool WaitActive(QWidget *window)
+{
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }
 
 inline bool IsOpen(const TBoardHighlight *highlight)
