@@ -76,6 +76,7 @@ void THelpForm::BuildRich(const QByteArray &helpText)
     palette.setColor(QPalette::Base, QColor(0xDD, 0xDD, 0xDD));
     FHelpRich->setPalette(palette);
     TRtfReader::Load(helpText, FHelpRich->document());
+    FHelpRich->moveCursor(QTextCursor::Start); // the reader leaves it, and the view, at the end
 }
 
 void THelpForm::BuildStartButton()

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -142,6 +143,8 @@ void TestSupportWindows::helpWindowLayout()
     QCOMPARE(rich->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(rich->palette().color(QPalette::Base), QColor(0xDD, 0xDD, 0xDD));
     QVERIFY(rich->toPlainText().startsWith(QStringLiteral("KIRVO RX-LINE-77(Q)/55Q Series Settings Program")));
+    QCOMPARE(rich->textCursor().position(), 0);
+    QCOMPARE(rich->verticalScrollBar()->value(), 0);
     QCOMPARE(rich->geometry(), QRect(0, 24, client.width(), client.height() - 138 + 73));
 
     QPushButton *start = help.StartButton();
