@@ -142,16 +142,22 @@ void TestRtfReader::text_data()
     QTest::newRow("escaped symbols") << QByteArray(R"({\rtf1 a\\b\{c\}d})") << QStringLiteral("a\\b{c}d");
     QTest::newRow("delimiter space belongs to the word") << QByteArray(R"({\b  two})") << QStringLiteral(" two");
     QTest::newRow("line breaks in the source are not text") << QByteArray("{a\r\nb\nc}") << QStringLiteral("abc");
-    QTest::newRow("hex character in code page 1252") << QByteArray(R"({caf\'e9 \'80\'97})") << QStringLiteral("café €—");
-    QTest::newRow("unicode with its fallback skipped") << QByteArray(R"({\uc1 x\u8212?y})") << QStringLiteral("x\u2014y");
+    QTest::newRow("hex character in code page 1252")
+        << QByteArray(R"({caf\'e9 \'80\'97})") << QStringLiteral("café €—");
+    QTest::newRow("unicode with its fallback skipped")
+        << QByteArray(R"({\uc1 x\u8212?y})") << QStringLiteral("x\u2014y");
     QTest::newRow("negative unicode") << QByteArray(R"({\u-3971?})") << QString(QChar(char16_t(0xF07D)));
     QTest::newRow("unicode fallback of two") << QByteArray(R"({\uc2\u233\'65\'65!})") << QStringLiteral("é!");
     QTest::newRow("dashes, tab and line") << QByteArray(R"({a\emdash b\endash c\tab d\line e})")
                                           << QStringLiteral("a\u2014b\u2013c\td\u2028e");
-    QTest::newRow("unknown control words are skipped") << QByteArray(R"({\zork12 \qux-4 x\viewkind4 y})") << QStringLiteral("xy");
-    QTest::newRow("starred destination skipped") << QByteArray(R"({a{\*\generator Writer 1.0;}b})") << QStringLiteral("ab");
-    QTest::newRow("stylesheet and info skipped") << QByteArray(R"({{\stylesheet{\s0 Normal;}}{\info{\title T}}x})") << QStringLiteral("x");
-    QTest::newRow("tables show nothing") << QByteArray(R"({{\fonttbl{\f0 Arial;}}{\colortbl;\red1\green2\blue3;}x})") << QStringLiteral("x");
+    QTest::newRow("unknown control words are skipped")
+        << QByteArray(R"({\zork12 \qux-4 x\viewkind4 y})") << QStringLiteral("xy");
+    QTest::newRow("starred destination skipped")
+        << QByteArray(R"({a{\*\generator Writer 1.0;}b})") << QStringLiteral("ab");
+    QTest::newRow("stylesheet and info skipped")
+        << QByteArray(R"({{\stylesheet{\s0 Normal;}}{\info{\title T}}x})") << QStringLiteral("x");
+    QTest::newRow("tables show nothing")
+        << QByteArray(R"({{\fonttbl{\f0 Arial;}}{\colortbl;\red1\green2\blue3;}x})") << QStringLiteral("x");
     QTest::newRow("escaped line break is a paragraph") << QByteArray("{a\\\nb}") << QStringLiteral("a\nb");
 }
 
@@ -173,7 +179,8 @@ void TestRtfReader::characterFormat_data()
     QTest::newRow("group restores the outer state")
         << QByteArray(R"({\rtf1)" + tables + R"(\fs40\b\cf0{\fs20\b0\cf1 in}X})") << 20.0 << true << QColor(10, 20, 30);
     QTest::newRow("bold off") << QByteArray(R"({\b\b0 X})") << 12.0 << false << QColor();
-    QTest::newRow("plain resets") << QByteArray(R"({)" + tables + R"(\b\fs40\cf0\plain X})") << 12.0 << false << QColor();
+    QTest::newRow("plain resets")
+        << QByteArray(R"({)" + tables + R"(\b\fs40\cf0\plain X})") << 12.0 << false << QColor();
     QTest::newRow("huge size is capped") << QByteArray(R"({\fs99999999999999999999 X})")
                                          << TRtfReader::MaxHalfPoints / 2.0 << false << QColor();
     QTest::newRow("zero size is the smallest") << QByteArray(R"({\fs0 X})") << 0.5 << false << QColor();
