@@ -152,12 +152,14 @@ QSize TBoardImage::ParentOuterSize() const
     return parent->size();
 }
 
-void TBoardImage::CentreOnWindow()
+bool TBoardImage::CentreOnWindow()
 {
     const QSize outer = ParentOuterSize();
     const QPoint centred((outer.width() - width()) / 2, (outer.height() - height()) / 2);
-    if (pos() != centred)
-        move(centred);
+    if (pos() == centred)
+        return false;
+    move(centred);
+    return true;
 }
 
 void TBoardImage::PaintContent(QPainter &painter)
@@ -186,8 +188,15 @@ void TBoardImage::paintEvent(QPaintEvent *)
         FOriginTop = y();
         FPainted = true;
     }
-    if (FCenterOnForm)
-        CentreOnWindow();
+    // This paint was set up for the old place, and the move of an opaque
+    // widget copies whatever the screen held there, the rings included; the
+    // picture and the rings are drawn again at the new place.
+    if (FCenterOnForm && CentreOnWindow()) {
+        update();
+        for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            child->update();
+        return;
+    }
     QPainter painter(this);
     PaintContent(painter);
 }

@@ -76,7 +76,7 @@ protected:
 private:
     void PictureChanged();
     bool PaletteCheck();
-    void CentreOnWindow();
+    bool CentreOnWindow();
     QSize ParentOuterSize() const;
     void StartGuide();
 

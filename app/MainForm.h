@@ -5,6 +5,7 @@
 #include "SetupSupporter.h"
 
 #include <QMainWindow>
+#include <cstdint>
 #include <memory>
 
 namespace Ui {
@@ -26,12 +27,25 @@ public:
     void Howtousethisprogram1Click(QObject *Sender);
     void TechnicalSupport1Click(QObject *Sender);
 
+    // Each drop-down list and its jumper drawing follow each other.
+    void ClockBoxChange(QObject *Sender);
+    void ClockJumperClick(QObject *Sender);
+    void BENPanelEnter(QObject *Sender);
+    void Slot8BoxChange(QObject *Sender);
+    void Slot8JumperClick(QObject *Sender);
+    void IENPanelEnter(QObject *Sender);
+
+    QString SetSupGetCardString(QObject *Sender, std::int32_t CardIndex);
+
 protected:
     void closeEvent(QCloseEvent *Event) override;
 
 private:
     void LoadLayout();
-    void ConnectMenu();
+    void LoadReferences();
+    void LoadSupporter();
+    void ConnectEvents();
+    void PlaceRestored();
 
     std::unique_ptr<Ui::TMainForm> FUi;
 };
