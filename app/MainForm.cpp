@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 
 TMainForm::TMainForm(QWidget *parent)
@@ -97,9 +98,11 @@ void TMainForm::PlaceRestored()
 
 void TMainForm::FormCreate(QObject *)
 {
-    TSetupSupporter *supporter = SetSup;
+    // A window closed before its first idle moment must not be called back.
+    QPointer<TSetupSupporter> supporter = SetSup;
     TApplication::Instance()->OnIdle = [supporter](QObject *sender, bool &done) {
-        supporter->ApplicationIdle(sender, done);
+        if (supporter)
+            supporter->ApplicationIdle(sender, done);
     };
 }
 

@@ -65,3 +65,32 @@ wait_exit() {
   done
   fail "program still running"
 }
+
+# Absolute position and size of a window's client area: sets X Y W H.
+client_geometry() {
+  local info
+  info=$(xwininfo -id "$1")
+  X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  W=$(awk '/Width:/ {print $2}' <<<"$info")
+  H=$(awk '/Height:/ {print $2}' <<<"$info")
+}
+
+# Frame extents the window manager put around a window: sets FL FR FT FB.
+frame_extents() {
+  local extents
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
+  IFS=, read -r FL FR FT FB <<<"${extents:-0,0,0,0}"
+}
+
+# Screen point of a spot given in the photograph's coordinates.  The photograph
+# is centred on the main window's outer size; the central area starts below
+# the menu bar, whose height is estimated (the rings are larger than the error).
+board_point() {
+  local main=$1 px=$2 py=$3 menubar=${RXLINE_MENUBAR_HEIGHT:-20}
+  client_geometry "$main"
+  frame_extents "$main"
+  local outer_w=$((W + FL + FR)) outer_h=$((H + FT + FB))
+  PX=$((X + (outer_w - 600) / 2 + px))
+  PY=$((Y + menubar + (outer_h - 418) / 2 + py))
+}
