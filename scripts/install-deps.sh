@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev
-  xvfb xauth xdotool openbox x11-utils imagemagick
+  xvfb xauth xdotool xclip openbox x11-utils imagemagick
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra
 )
 if [ "${RXLINE_WITH_CLANG:-0}" = 1 ]; then
