@@ -7,7 +7,6 @@
 #include "Rounding.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>

@@ -104,14 +104,15 @@ void TPopupForm::CreateControls(int memoHeight, const QStringList &lines)
     TAnchorKeeper::SetAnchors(FPopupStatus, akLeft | akRight | akBottom);
 
     FPreviousButton = AddButton("PreviousButton", QStringLiteral("Previous"),
-                                QRect(6, buttonTop, ButtonWidth, ButtonHeight), akLeft | akBottom,
-                                &TBoardHighlight::PreviousButtonClick);
+                                QRect(6, buttonTop, ButtonWidth, ButtonHeight), akLeft | akBottom);
     FNextButton = AddButton("NextButton", QStringLiteral("Next"),
-                            QRect((cw - ButtonWidth) / 2, buttonTop, ButtonWidth, ButtonHeight),
-                            akBottom, &TBoardHighlight::NextButtonClick);
+                            QRect((cw - ButtonWidth) / 2, buttonTop, ButtonWidth, ButtonHeight), akBottom);
     FDoneButton = AddButton("DoneButton", QStringLiteral("Done"),
-                            QRect(cw - 64, buttonTop, ButtonWidth, ButtonHeight),
-                            akRight | akBottom, &TBoardHighlight::DoneButtonClick);
+                            QRect(cw - 64, buttonTop, ButtonWidth, ButtonHeight), akRight | akBottom);
+    connect(FPreviousButton, &QPushButton::clicked, this,
+            [this] { FHighlight->PreviousButtonClick(FPreviousButton); });
+    connect(FNextButton, &QPushButton::clicked, this, [this] { FHighlight->NextButtonClick(FNextButton); });
+    connect(FDoneButton, &QPushButton::clicked, this, [this] { FHighlight->DoneButtonClick(FDoneButton); });
 
     FStatusMemo = new QPlainTextEdit(this);
     FStatusMemo->setObjectName(QStringLiteral("StatusMemo"));
@@ -125,13 +126,12 @@ void TPopupForm::CreateControls(int memoHeight, const QStringList &lines)
 }
 
 QPushButton *TPopupForm::AddButton(const char *name, const QString &caption, const QRect &bounds,
-                                   TAnchors anchors, void (TBoardHighlight::*click)(QObject *))
+                                   TAnchors anchors)
 {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(bounds);
     TAnchorKeeper::SetAnchors(button, anchors);
-    connect(button, &QPushButton::clicked, this, [this, button, click] { (FHighlight->*click)(button); });
     return button;
 }
 

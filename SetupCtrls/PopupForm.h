@@ -68,7 +68,7 @@ protected:
 private:
     QSize FrameExtent() const;
     QPushButton *AddButton(const char *Name, const QString &Caption, const QRect &Bounds,
-                           TAnchors Anchors, void (TBoardHighlight::*Click)(QObject *));
+                           TAnchors Anchors);
     void WatchPointerLeaving();
     void PointerLeft();
     void FocusWindowChanged(QWindow *Now);
