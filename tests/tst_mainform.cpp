@@ -46,6 +46,27 @@ class TestMainForm : public QObject
         emit box->activated(index);
     }
 
+    // A lit ring always has its group's popup on screen.
+    void VerifyNoRingLitWithoutPopup()
+    {
+        for (auto *ring : Form->findChildren<TBoardHighlight *>()) {
+            if (!ring->Hot())
+                continue;
+            bool shown = false;
+            for (QWidget *window : QApplication::topLevelWidgets())
+                shown |= window->isVisible() && window->windowTitle() == QString(ring->Title()).remove('&');
+            QVERIFY2(shown, qPrintable(ring->objectName() + " is lit without its popup"));
+        }
+    }
+
+    QAction *Entry(const QString &title)
+    {
+        for (QAction *entry : Child<QMenu>("Settings1")->actions())
+            if (entry->text() == title)
+                return entry;
+        qFatal("no entry");
+    }
+
 private slots:
     void init()
     {
@@ -220,6 +241,59 @@ private slots:
         ring->Popup()->PreviousButton()->click();
         QVERIFY(ben->isVisible());
         QVERIFY(!ring->Popup()->isVisible());
+    }
+
+    void hoveringBackAndForthLeavesNothingBehind()
+    {
+        QCursor::setPos(Form->mapToGlobal(QPoint(5, Form->height() - 5)));
+        auto *ien1 = Child<TBoardHighlight>("IENHighlight1");
+        auto *ien2 = Child<TBoardHighlight>("IENHighlight2");
+        auto *ben = Child<TBoardHighlight>("BENHighlight");
+        for (int round = 0; round < 3; ++round) {
+            ien1->MouseEnter(false);
+            ben->MouseEnter(false);
+            ien1->MouseLeave(false);
+            VerifyNoRingLitWithoutPopup();
+            ien2->MouseEnter(false);
+            ben->MouseLeave(false);
+            ien2->MouseLeave(false);
+            ben->MouseLeave(false);
+            VerifyNoRingLitWithoutPopup();
+        }
+        for (auto *ring : {ien1, ien2, ben})
+            QVERIFY(!ring->Hot());
+    }
+
+    void menuEntryPinsHoverOpenedPopupThenCloses()
+    {
+        auto *ben = Child<TBoardHighlight>("BENHighlight");
+        ben->MouseEnter(false);
+        QVERIFY(ben->Popup() && ben->Popup()->isVisible());
+        QVERIFY(!ben->Pinned());
+        QAction *entry = Entry(QStringLiteral("&Buffer Enabling"));
+        entry->trigger();
+        QVERIFY(ben->Pinned());
+        QVERIFY(entry->isChecked());
+        QVERIFY(ben->Popup()->isVisible());
+        entry->trigger();
+        QVERIFY(!ben->Popup()->isVisible());
+        QVERIFY(!entry->isChecked());
+        VerifyNoRingLitWithoutPopup();
+    }
+
+    void closeBoxOnPinnedPopupResetsRingsAndEntry()
+    {
+        TPopupForm *popup = Open("IENHighlight2");
+        QAction *entry = Entry(QStringLiteral("&Interrupt Enable"));
+        QVERIFY(entry->isChecked());
+        popup->close();
+        QVERIFY(!popup->isVisible());
+        QVERIFY(!entry->isChecked());
+        QVERIFY(!Child<TBoardHighlight>("IENHighlight1")->Hot());
+        QVERIFY(!Child<TBoardHighlight>("IENHighlight2")->Hot());
+        // and it opens again, from the other ring of the group
+        Child<TBoardHighlight>("IENHighlight1")->MouseEnter(false);
+        QVERIFY(popup->isVisible());
     }
 
     void startMessageOpensBufferEnablingPinned()

@@ -67,6 +67,19 @@ sleep 0.5
 xdotool search --onlyvisible --name '^Interrupt Enable$' >/dev/null || fail "menu-opened popup was not pinned"
 screenshot menu-popup
 
+# Next and Previous walk the Settings entries, wrapping around.
+ien=$(wait_window '^Interrupt Enable$')
+client_geometry "$ien"
+xdotool mousemove $((X + W / 2)) $((Y + H - 32)) click 1
+ben=$(wait_window '^Buffer Enabling$' 30) || fail "Next did not open Buffer Enabling"
+wait_gone '^Interrupt Enable$' || fail "Next left Interrupt Enable open"
+client_geometry "$ben"
+xdotool mousemove $((X + 35)) $((Y + H - 32)) click 1
+ien=$(wait_window '^Interrupt Enable$' 30) || fail "Previous did not open Interrupt Enable"
+wait_gone '^Buffer Enabling$' || fail "Previous left Buffer Enabling open"
+close_window "$ien"
+wait_gone '^Interrupt Enable$' || fail "close box did not close Interrupt Enable"
+
 close_window "$main"
 wait_exit || fail "exit code $?"
 echo "guide: ok"

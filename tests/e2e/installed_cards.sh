@@ -56,6 +56,13 @@ sleep 0.3
 xdotool key t
 tech=$(wait_window '^Technical Support$' 30) || fail "Help menu did not show technical support"
 screenshot technical-support
+close_window "$tech"
+wait_gone '^Technical Support$' || fail "technical support did not close from its title bar"
+xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+xdotool key --clearmodifiers alt+h
+sleep 0.3
+xdotool key t
+tech=$(wait_window '^Technical Support$' 30) || fail "technical support did not come back"
 xdotool key Escape
 wait_gone '^Technical Support$' || fail "Esc did not hide technical support"
 
