@@ -131,7 +131,7 @@ QWidget *THighlightMenu::Owner(QMenuBar *menu)
 QString THighlightMenu::FreeName(const QObject *owner, const QString &stem)
 {
     for (int n = 1;; ++n) {
-        const QString name = stem + QString::number(n);
+        QString name = stem + QString::number(n);
         if (!owner->findChild<QObject *>(name))
             return name;
     }

@@ -18,10 +18,11 @@ quintptr Address(TFunction Function)
     return reinterpret_cast<quintptr>(Function);
 }
 
-QString LibraryFileOf(quintptr Address)
+template <typename TFunction>
+QString LibraryFileOf(TFunction Function)
 {
     Dl_info Info{};
-    if (dladdr(reinterpret_cast<void*>(Address), &Info) == 0 || Info.dli_fname == nullptr)
+    if (dladdr(reinterpret_cast<void*>(Function), &Info) == 0 || Info.dli_fname == nullptr)
         return QString();
     return QFileInfo(QFile::decodeName(Info.dli_fname)).canonicalFilePath();
 }
@@ -81,7 +82,7 @@ void TestDriverLibrary::loaderBindsFromProgramDirectoryOnce()
     QVERIFY(QDir::setCurrent(Previous));
 
     QVERIFY(TELLUX::DriverLibraryLoaded());
-    QCOMPARE(LibraryFileOf(Address(TELLUX::RelOutPortDWord)), QFileInfo(ProgramLibrary).canonicalFilePath());
+    QCOMPARE(LibraryFileOf(TELLUX::RelOutPortDWord), QFileInfo(ProgramLibrary).canonicalFilePath());
 
     // Once loaded, the loader leaves the references alone.
     const auto Real = TELLUX::GetNumCards;
