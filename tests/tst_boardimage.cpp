@@ -1,6 +1,7 @@
 #include "BitmapGraphic.h"
 #include "BoardImage.h"
 #include "BoardHighlight.h"
+#include "PaintCounter.h"
 
 #include <QMainWindow>
 #include <QMenuBar>
@@ -15,22 +16,6 @@ std::unique_ptr<TBitmapGraphic> Photo(int width = 600, int height = 418)
     image.fill(Qt::darkGreen);
     return std::make_unique<TBitmapGraphic>(image);
 }
-
-// Counts the paints a widget really receives.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
-    int Paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++Paints;
-        return false;
-    }
-};
 
 // A graphic that changes the board's settings from inside its own draw.
 class MeddlingGraphic : public TBitmapGraphic
@@ -198,7 +183,7 @@ private slots:
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
         QCoreApplication::processEvents();
-        PaintCounter counter(board);
+        TPaintCounter counter(board);
         board->SetStretch(board->Stretch());
         board->SetCenter(board->Center());
         board->SetScale(board->Scale());
@@ -221,7 +206,7 @@ private slots:
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
         QCoreApplication::processEvents();
-        PaintCounter counter(board);
+        TPaintCounter counter(board);
         board->repaint();
         QCoreApplication::processEvents();
         QCOMPARE(counter.Paints, 1);

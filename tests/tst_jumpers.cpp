@@ -1,4 +1,5 @@
 #include "ImageProbe.h"
+#include "PaintCounter.h"
 #include "RadioPanel.h"
 #include "ThreeJumper.h"
 #include "TwoJumper.h"
@@ -30,21 +31,6 @@ QImage Face(QWidget &widget)
 {
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
-
-class TPaintCounter : public QObject
-{
-public:
-    explicit TPaintCounter(QWidget *watched) { watched->installEventFilter(this); }
-    int Paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++Paints;
-        return false;
-    }
-};
 
 // A shown radio panel with one jumper of each kind, where paints and clicks
 // happen as they do in the popup.
