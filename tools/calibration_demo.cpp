@@ -5,6 +5,7 @@
 
 #include "FontSubstitutes.h"
 #include "SetupSupporter.h"
+#include "SaveGrab.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -16,19 +17,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cstdio>
-
-namespace {
-
-void Save(QWidget *widget, const QDir &folder, const QString &name)
-{
-    const QString path = folder.filePath(name);
-    if (!widget->grab().save(path))
-        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-    else
-        std::printf("%s\n", qPrintable(path));
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -6,6 +6,7 @@
 #include "DriverLibrary.h"
 #include "FontSubstitutes.h"
 #include "SetupSupporter.h"
+#include "SaveGrab.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,15 +26,6 @@ QString Description(QObject *, std::int32_t index)
 {
     return index == 0 ? QStringLiteral("RX-LINE-77     Digital I/O Card\r\nBase Address: 0300")
                       : QStringLiteral("RX-LINE-55Q    Digital I/O Card\r\nBase Address: 1F0E0");
-}
-
-void Save(QWidget *widget, const QDir &folder, const QString &name)
-{
-    const QString path = folder.filePath(name);
-    if (!widget->grab().save(path))
-        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-    else
-        std::printf("%s\n", qPrintable(path));
 }
 
 } // namespace
