@@ -99,9 +99,13 @@ void TMainForm::PlaceRestored()
 void TMainForm::FormCreate(QObject *)
 {
     // A window closed before its first idle moment must not be called back.
+    // The loop also goes idle while the window system has yet to ask for the
+    // first frame; the support windows wait for that frame, so that building
+    // them never holds it back.
     QPointer<TSetupSupporter> supporter = SetSup;
-    TApplication::Instance()->OnIdle = [supporter](QObject *sender, bool &done) {
-        if (supporter)
+    QPointer<TBoardImage> board = FUi->BoardImage1;
+    TApplication::Instance()->OnIdle = [supporter, board](QObject *sender, bool &done) {
+        if (supporter && (!board || board->Painted()))
             supporter->ApplicationIdle(sender, done);
     };
 }

@@ -19,6 +19,9 @@ program=$prefix/bin/rxline-setup
 cd "$(mktemp -d)"
 start_session
 main=$(wait_window '^Setup$') || fail "installed program showed no window"
+# The help window opens by itself soon after the main window has painted;
+# once it is up it cannot take the keystroke meant for the main window.
+wait_window '^Instructions for Settings utility$' >/dev/null || fail "installed program showed no help window"
 close_window "$main"
 wait_exit || fail "exit code $?"
 echo "installed program: ok"
