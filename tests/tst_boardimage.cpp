@@ -30,6 +30,22 @@ public:
     TBoardImage *Board;
 };
 
+// Records how many rectangles the region of a widget's last paint had.
+class TRegionProbe : public QObject
+{
+public:
+    explicit TRegionProbe(QWidget *watched) { watched->installEventFilter(this); }
+    int Parts = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            Parts = static_cast<QPaintEvent *>(event)->region().rectCount();
+        return false;
+    }
+};
+
 } // namespace
 
 class TestBoardImage : public QObject
@@ -158,6 +174,38 @@ private slots:
         const QImage shot = board.grab().toImage();
         QCOMPARE(QColor(shot.pixel(50, 25)), QColor(Qt::darkGreen));
         QCOMPARE(QColor(shot.pixel(1, 1)), QApplication::palette().color(QPalette::Button));
+    }
+
+    // Opaque children leave holes in the region a paint is given; the picture
+    // is drawn part by part around them, each part from its own place in it.
+    void pictureDrawnAroundOpaqueChildren()
+    {
+        QImage photo(200, 100, QImage::Format_RGB32);
+        for (int y = 0; y < photo.height(); ++y)
+            for (int x = 0; x < photo.width(); ++x)
+                photo.setPixel(x, y, qRgb(x, 2 * y, 128));
+        QWidget parent;
+        parent.resize(300, 200);
+        auto *board = new TBoardImage(&parent);
+        board->SetCenterOnForm(false);
+        board->move(10, 20);
+        board->Picture()->SetGraphic(std::make_unique<TBitmapGraphic>(photo));
+        auto *child = new QWidget(board);
+        child->setGeometry(50, 30, 40, 20);
+        QPalette red = child->palette();
+        red.setColor(QPalette::Window, Qt::red);
+        child->setPalette(red);
+        child->setAutoFillBackground(true);
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+
+        TRegionProbe probe(board);
+        const QImage shot = parent.grab().toImage();
+        QVERIFY(probe.Parts > 1);
+        for (const QPoint &at : {QPoint(0, 0), QPoint(49, 35), QPoint(90, 35), QPoint(70, 29), QPoint(70, 50),
+                                 QPoint(199, 99), QPoint(120, 60)})
+            QCOMPARE(QColor(shot.pixel(at + board->pos())), QColor(photo.pixel(at)));
+        QCOMPARE(QColor(shot.pixel(QPoint(70, 40) + board->pos())), QColor(Qt::red));
     }
 
     void opaqueOnlyWhenPictureCovers()
