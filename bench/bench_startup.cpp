@@ -166,9 +166,10 @@ int main(int argc, char *argv[])
 
     const char *platform = std::getenv("QT_QPA_PLATFORM");
     const char *display = std::getenv("DISPLAY");
-    std::printf("platform %s, %zu + %zu runs interleaved, medians\n",
-                platform ? platform : (display ? (std::string("xcb on ") + display).c_str() : "default"),
-                bareFirst.size(), ourFirst.size());
+    std::string where = platform ? platform : "default platform";
+    if (!platform && display)
+        where = std::string("xcb on display ") + display;
+    std::printf("%s, %zu + %zu runs interleaved, medians\n", where.c_str(), bareFirst.size(), ourFirst.size());
     const double bareMs = Median(bareFirst);
     const double firstMs = Median(ourFirst);
     const double helpMs = Median(ourHelp);
@@ -177,6 +178,11 @@ int main(int argc, char *argv[])
     std::printf("%-44s %9.1f ms  ratio %.2f (%.1f ms less the %.0f ms timer)\n",
                 "program: help window shown", helpMs, (helpMs - helpTimerMs) / bareMs,
                 helpMs - helpTimerMs, helpTimerMs);
+    std::vector<double> firstToHelp;
+    for (size_t i = 0; i < ourFirst.size(); ++i)
+        firstToHelp.push_back(ourHelp[i] - ourFirst[i]);
+    std::printf("%-44s %9.1f ms  (support windows built, %.0f ms timer, help painted)\n",
+                "program: first paint to help window", Median(firstToHelp), helpTimerMs);
     const double bareMiB = Median(bareBytes);
     const double ourMiB = Median(ourBytes);
     std::printf("%-44s %9.1f MiB\n", "bare Qt program: peak RSS at first paint", bareMiB);
