@@ -22,7 +22,8 @@ runs=${RXLINE_BENCH_RUNS:-15}
 for name in "${benches[@]}"; do
   [ "$name" = bench_startup ] && continue
   echo "== $name"
-  QT_QPA_PLATFORM=offscreen "$bin/$name" 2>"$out/$name.log" | tee "$out/$name.txt"
+  QT_QPA_PLATFORM=offscreen "$bin/$name" 2>"$out/$name.log" | tee "$out/$name.txt" ||
+    echo "$name did not finish; see $out/$name.log"
 done
 
 # Start-up is measured with real processes on a real X server with a window
@@ -35,10 +36,12 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   sleep 1
   "$1" "$2"
   kill $wm
-' startup "$bin/bench_startup" "$runs" 2>"$out/bench_startup_xvfb.log" | tee "$out/bench_startup_xvfb.txt"
+' startup "$bin/bench_startup" "$runs" 2>"$out/bench_startup_xvfb.log" | tee "$out/bench_startup_xvfb.txt" ||
+  echo "bench_startup did not finish; see $out/bench_startup_xvfb.log"
 echo "== bench_startup, offscreen"
-QT_QPA_PLATFORM=offscreen "$bin/bench_startup" "$runs" 2>"$out/bench_startup_offscreen.log" \
-  | tee "$out/bench_startup_offscreen.txt"
+QT_QPA_PLATFORM=offscreen "$bin/bench_startup" "$runs" 2>"$out/bench_startup_offscreen.log" |
+  tee "$out/bench_startup_offscreen.txt" ||
+  echo "bench_startup did not finish; see $out/bench_startup_offscreen.log"
 
 # The first capture of regex on the first line of a result file that holds it.
 figure() {
