@@ -120,6 +120,7 @@ double Median(std::vector<double> values)
 double MedianNs(const std::vector<TSample> &samples)
 {
     std::vector<double> ns;
+    ns.reserve(samples.size());
     for (const TSample &sample : samples)
         ns.push_back(double(sample.Ns));
     return Median(ns);

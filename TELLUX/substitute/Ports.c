@@ -1,4 +1,3 @@
-#define _POSIX_C_SOURCE 200809L
 #include "TELLUX.h"
 #include "PciFiles.h"
 #include "PciList.h"

@@ -44,7 +44,7 @@ void BoxLine(QRgb *first, int count, int step, int radius)
 
 int Clamp8(double value)
 {
-    return std::clamp(static_cast<int>(value + 0.5), 0, 255);
+    return std::clamp(static_cast<int>(std::floor(value + 0.5)), 0, 255);
 }
 
 } // namespace
@@ -122,7 +122,7 @@ void TPhotoFinish::Mottle(QImage &photo)
     std::vector<double> field(static_cast<size_t>(columns * rows));
     for (double &value : field)
         value = FRandom.Uniform(-0.035, 0.035);
-    auto at = [&](int column, int row) { return field[static_cast<size_t>(row * columns + column)]; };
+    auto at = [&](int column, int row) { return field[static_cast<size_t>(row) * static_cast<size_t>(columns) + static_cast<size_t>(column)]; };
     auto smooth = [](double t) { return t * t * (3 - 2 * t); };
     for (int y = 0; y < photo.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(photo.scanLine(y));
