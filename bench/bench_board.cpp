@@ -6,6 +6,7 @@
 #include "BoardHighlight.h"
 #include "BoardImage.h"
 #include "PopupForm.h"
+#include "CountingAllocator.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -17,30 +18,6 @@
 #include <cstdlib>
 #include <new>
 #include <vector>
-
-namespace {
-
-std::atomic<long> Allocations{0};
-
-} // namespace
-
-void *operator new(std::size_t size)
-{
-    ++Allocations;
-    if (void *memory = std::malloc(size ? size : 1))
-        return memory;
-    throw std::bad_alloc();
-}
-
-void operator delete(void *memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void *memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
 
 namespace {
 

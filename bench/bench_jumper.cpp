@@ -4,6 +4,7 @@
 
 #include "ThreeJumper.h"
 #include "TwoJumper.h"
+#include "CountingAllocator.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,30 +15,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
-
-namespace {
-
-std::atomic<long> Allocations{0};
-
-} // namespace
-
-void *operator new(std::size_t size)
-{
-    ++Allocations;
-    if (void *memory = std::malloc(size ? size : 1))
-        return memory;
-    throw std::bad_alloc();
-}
-
-void operator delete(void *memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void *memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "FontSubstitutes.h"
 #include "JpegImage.h"
 #include "MainForm.h"
+#include "CountingAllocator.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,30 +31,6 @@
 #include <memory>
 #include <new>
 #include <vector>
-
-namespace {
-
-std::atomic<long> Allocations{0};
-
-} // namespace
-
-void *operator new(std::size_t size)
-{
-    ++Allocations;
-    if (void *memory = std::malloc(size ? size : 1))
-        return memory;
-    throw std::bad_alloc();
-}
-
-void operator delete(void *memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void *memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
 
 namespace {
 
