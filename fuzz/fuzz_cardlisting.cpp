@@ -5,12 +5,11 @@
 // the family's cards it was told of, ask only for cards the count covers, and
 // say "No ... Found" when there are none.
 //
-// The input is read front to back: the count (4 bytes, little-endian), then
-// for each card asked for one answer of 9 bytes: a flags byte (bit 0 success,
-// bit 1 outputs written on failure, bits 2-3 pick 0x0770, 0x0771, 0x0551 or
-// the identifier that follows, bit 7 success told by -1), the device
-// identifier and the base address (4 bytes each).  Once the input runs out
-// every card asked for is missing.
+// The input is the count (4 bytes, little-endian), then the answer for card
+// 0, card 1, and so on, 9 bytes each: a flags byte (bit 0 success, bit 1
+// outputs written on failure, bits 2-3 pick 0x0770, 0x0771, 0x0551 or the
+// identifier that follows, bit 7 success told by -1), the device identifier
+// and the base address (4 bytes each).  A card beyond the answers is missing.
 
 #include "CardDescription.h"
 #include "DriverLibrary.h"
@@ -23,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -30,13 +30,12 @@
 
 namespace {
 
+constexpr std::size_t AnswerSize = 9;
+
 struct TAnswers {
-    const std::uint8_t *Data = nullptr;
-    std::size_t Size = 0;
+    const std::uint8_t *Data = nullptr; // the first card's answer
+    std::size_t Cards = 0; // whole answers in the input
     std::int32_t Count = 0;
-    // What the window must show for the successful answers naming one of the
-    // family's cards, in the order they came.
-    QStringList Listed;
 };
 
 TAnswers Answers;
@@ -47,24 +46,54 @@ void Fail(const char *Problem)
     std::abort();
 }
 
-bool Take(void *Out, std::size_t Size)
+std::uint32_t Word(const std::uint8_t *Bytes)
 {
-    if (Answers.Size < Size)
-        return false;
-    std::memcpy(Out, Answers.Data, Size);
-    Answers.Data += Size;
-    Answers.Size -= Size;
-    return true;
+    std::uint32_t Value;
+    std::memcpy(&Value, Bytes, sizeof Value);
+    return Value;
 }
 
-std::int32_t FakeGetNumCards()
+struct TAnswer {
+    bool Success;
+    bool WritesOnFailure;
+    bool Negative;
+    std::uint32_t DeviceID;
+    std::uint32_t BaseAddress;
+};
+
+TAnswer AnswerFor(std::size_t Card)
 {
-    return Answers.Count;
+    static constexpr std::uint32_t Picks[] = {0x0770, 0x0771, 0x0551};
+    const std::uint8_t *Bytes = Answers.Data + Card * AnswerSize;
+    const std::uint8_t Flags = Bytes[0];
+    const unsigned Pick = (Flags >> 2) & 3;
+    return {bool(Flags & 1), bool(Flags & 2), bool(Flags & 0x80), Pick < 3 ? Picks[Pick] : Word(Bytes + 1),
+            Word(Bytes + 5)};
 }
 
 bool IsFamily(std::uint32_t DeviceID)
 {
     return DeviceID == 0x0770 || DeviceID == 0x0771 || DeviceID == 0x0551;
+}
+
+// What the window must show: the descriptions of the family's cards among
+// those the count covers, in card order.
+QString ExpectedListing()
+{
+    QStringList Listed;
+    const std::size_t Covered = std::size_t(std::clamp(Answers.Count, 0, TPCIForm::MaxCards));
+    for (std::size_t Card = 0; Card < std::min(Covered, Answers.Cards); ++Card) {
+        const TAnswer Answer = AnswerFor(Card);
+        if (Answer.Success && IsFamily(Answer.DeviceID))
+            Listed << FormatCardDescription(Answer.DeviceID, Answer.BaseAddress)
+                          .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
+    return Listed.join(QLatin1Char('\n'));
+}
+
+std::int32_t FakeGetNumCards()
+{
+    return Answers.Count;
 }
 
 } // namespace
@@ -76,26 +105,17 @@ extern "C" std::int32_t QueryCardInfo(std::int32_t CardIndex, std::uint32_t *Dev
         Fail("asked for a card the count does not cover");
     if (DeviceID == nullptr || BaseAddress == nullptr)
         Fail("asked with a null output");
-    std::uint8_t Flags = 0;
-    std::uint32_t Id = 0;
-    std::uint32_t Base = 0;
-    if (!Take(&Flags, 1) || !Take(&Id, 4) || !Take(&Base, 4))
+    if (std::size_t(CardIndex) >= Answers.Cards)
         return 0;
-    static constexpr std::uint32_t Picks[] = {0x0770, 0x0771, 0x0551};
-    const unsigned Pick = (Flags >> 2) & 3;
-    if (Pick < 3)
-        Id = Picks[Pick];
-    const bool Success = Flags & 1;
-    if (Success || (Flags & 2)) {
-        *DeviceID = Id;
-        *BaseAddress = Base;
+    const TAnswer Answer = AnswerFor(std::size_t(CardIndex));
+    if (Answer.Success || Answer.WritesOnFailure) {
+        *DeviceID = Answer.DeviceID;
+        *BaseAddress = Answer.BaseAddress;
     }
-    if (Success && IsFamily(Id))
-        Answers.Listed << FormatCardDescription(Id, Base).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     // Any nonzero value is success, a negative one too.
-    if (!Success)
+    if (!Answer.Success)
         return 0;
-    return (Flags & 0x80) ? -1 : Flags;
+    return Answer.Negative ? -1 : 1;
 }
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
@@ -117,11 +137,11 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size)
 {
     Answers = TAnswers();
-    Answers.Data = Data;
-    Answers.Size = Size;
-    std::uint32_t Count = 0;
-    Take(&Count, 4);
-    Answers.Count = std::int32_t(Count);
+    if (Size >= 4) {
+        Answers.Count = std::int32_t(Word(Data));
+        Answers.Data = Data + 4;
+        Answers.Cards = (Size - 4) / AnswerSize;
+    }
 
     QMainWindow Window;
     Window.setCentralWidget(new QWidget(&Window));
@@ -135,9 +155,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size
     Supporter->SetOnGetCardString([](QObject *, std::int32_t Index) { return CardDescription(Index); });
     Supporter->CreateSupportWindows();
 
-    const bool None = Answers.Listed.isEmpty();
+    const QString Expected = ExpectedListing();
+    const bool None = Expected.isEmpty();
     const QString Memo = Supporter->PCIForm()->PCIMemo()->toPlainText();
-    if (Memo != (None ? QStringLiteral("No Card Found") : Answers.Listed.join(QLatin1Char('\n'))))
+    if (Memo != (None ? QStringLiteral("No Card Found") : Expected))
         Fail("the listing differs from the cards the driver reported");
     if (Supporter->HeaderLabel()->text().endsWith(QStringLiteral(" Found")) != None)
         Fail("the title says the opposite of what the driver reported");
